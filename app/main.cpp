@@ -1,0 +1,71 @@
+#include "app/AplicacionTolva.h"
+#include "app/Cli.h"
+#include "app/PromptsVentanas.h"
+#include "app/UMain.h"
+#include "data/TolvaError.h"
+#include "data/datamodule.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+QStringList argumentosDe(int argc, char** argv)
+{
+    QStringList lista;
+    for (int i = 0; i < argc; ++i)
+        lista << QString::fromLocal8Bit(argv[i]);
+    return lista;
+}
+
+bool hayPantalla()
+{
+#if defined(Q_OS_LINUX)
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
+}
+
+int ventanas(int argc, char** argv)
+{
+    AplicacionTolva app(argc, argv);
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Tolva 3"));
+    PromptsVentanas prompts;
+    app.setPrompts(&prompts);
+    Td d;
+    TFMain FMain(d, prompts);
+    prompts.setVentana(&FMain);
+    try {
+        if (!FMain.FormShow())
+            return 1;
+    } catch (const TolvaError& error) {
+        AplicacionTolva::mostrarError(prompts, error.texto());
+        return 1;
+    }
+    FMain.showMaximized();
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const QStringList argumentos = argumentosDe(argc, argv);
+    if (Cli::pideOrden(argumentos)) {
+        QCoreApplication app(argc, argv);
+        return Cli::ejecutar(argumentos);
+    }
+    if (!hayPantalla()) {
+        QTextStream err(stderr);
+        err << "No hay una pantalla disponible para abrir las ventanas de Tolva; sin ventanas se pueden usar estas "
+               "órdenes:\n\n"
+            << Cli::ayuda();
+        err.flush();
+        return 1;
+    }
+    return ventanas(argc, argv);
+}
