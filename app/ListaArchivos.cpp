@@ -55,8 +55,14 @@ const char* const kConsultaArchivos =
     "   SUM(CASE WHEN CPxArchivoProcesada <> 0 THEN 1 ELSE 0 END) AS Emitidas,"
     "   SUM(CASE WHEN CPxArchivoEstado <> -1 AND CPxArchivoProcesada = 0 THEN 1 ELSE 0 END) AS DisponiblesAnuladas,"
     "   SUM(CASE WHEN CPxArchivoEstado <> -1 AND CPxArchivoProcesada <> 0 THEN 1 ELSE 0 END) AS EmitidasAnuladas,"
-    "   MIN(CPxArchivoCP) AS CBDesde, MAX(CPxArchivoCP) AS CBHasta, MIN(CPxArchivoVENC) AS Vencimiento"
-    "   FROM CPxArchivo GROUP BY CPxArchivoArchivoCPID) r ON r.ArchivoID = a.ArchivoCPID";
+    "   MIN(CPxArchivoCP COLLATE BINARY) AS CBDesde, MAX(CPxArchivoCP COLLATE BINARY) AS CBHasta,"
+    "   MIN(CPxArchivoVENC COLLATE BINARY) AS Vencimiento"
+    "   FROM CPxArchivo %1 GROUP BY CPxArchivoArchivoCPID) r ON r.ArchivoID = a.ArchivoCPID";
+
+// With a holder chosen, only the blanks of that holder's batches are counted.
+const char* const kSoloDelTitular =
+    "WHERE CPxArchivoArchivoCPID IN (SELECT ArchivoCPID FROM ArchivosCP"
+    " JOIN Titulares ON ArchivoCPTitularID = TitularID WHERE TitularNombre = ?)";
 
 const char* const kDisponibles =
     "(COALESCE(r.CantidadCP, 0) - COALESCE(r.Emitidas, 0) - COALESCE(r.DisponiblesAnuladas, 0))";
@@ -65,8 +71,10 @@ const char* const kDisponibles =
 
 void abrir(Td& d, const QString& titular, const QString& ver)
 {
-    QString sql = QString::fromLatin1(kConsultaArchivos);
     QVariantList valores;
+    QString sql = QString::fromLatin1(kConsultaArchivos).arg(titular == kTodos ? QString() : QString::fromLatin1(kSoloDelTitular));
+    if (titular != kTodos)
+        valores << titular;
     if (titular == kTodos && ver == kTodos) {
         sql += QStringLiteral(" ORDER BY t.TitularNombre, a.ArchivoCPFecha, a.ArchivoCPID");
     } else {
