@@ -216,7 +216,12 @@ void TFMain::butEliminarClick()
 
 void TFMain::butSistemaClick()
 {
-    if (QGuiApplication::keyboardModifiers() & Qt::ControlModifier) {
+    butSistemaClick(QGuiApplication::keyboardModifiers());
+}
+
+void TFMain::butSistemaClick(Qt::KeyboardModifiers teclas)
+{
+    if (teclas & Qt::ControlModifier) {
         prompts_.abrirConEscritorio(Carpetas::carpetaPrograma());
         prompts_.abrirConEscritorio(CarpetaDatos);
         return;

@@ -60,6 +60,8 @@ public:
     void cmbTitularesChange();
     void butEliminarClick();
     void butSistemaClick();
+    // With Control held, the program and data folders open instead of the system window.
+    void butSistemaClick(Qt::KeyboardModifiers teclas);
     void butVerClick();
     void dbgArchivosDblClick();
 
