@@ -106,7 +106,7 @@ void TFMain::construirVentana()
     connect(cmbTitulares, &QComboBox::currentIndexChanged, this, &TFMain::cmbTitularesChange);
     connect(cmbVer, &QComboBox::currentIndexChanged, this, &TFMain::cmbTitularesChange);
     connect(butEliminar, &QPushButton::clicked, this, &TFMain::butEliminarClick);
-    connect(butSistema, &QPushButton::clicked, this, &TFMain::butSistemaClick);
+    connect(butSistema, &QPushButton::clicked, this, [this] { butSistemaClick(); });
     connect(butVer, &QPushButton::clicked, this, &TFMain::butVerClick);
     connect(dbgArchivos, &QTableView::doubleClicked, this, &TFMain::dbgArchivosDblClick);
     actualizarBotones();
