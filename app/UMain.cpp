@@ -9,15 +9,18 @@
 #include "data/Prompts.h"
 #include "data/TolvaError.h"
 #include "data/datamodule.h"
+#include "import/ImportarVentana.h"
 #include "masterdata/AltaTitular.h"
 #include "masterdata/UNuevoTitular.h"
 #include "masterdata/UTipoCP.h"
+#include "system/USistema.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -53,6 +56,7 @@ void TFMain::construirVentana()
     // Their functions come with the import, the editor and the report browser.
     for (QPushButton* boton : {butImportar, butEmitir, butCorregir, butReportes})
         boton->setEnabled(false);
+    butImportar->setEnabled(true);
     auto* botones = new QHBoxLayout;
     for (QPushButton* boton : {butImportar, butEmitir, butCorregir, butReportes, butSistema}) {
         boton->setMinimumHeight(34);
@@ -105,10 +109,17 @@ void TFMain::construirVentana()
 
     connect(cmbTitulares, &QComboBox::currentIndexChanged, this, &TFMain::cmbTitularesChange);
     connect(cmbVer, &QComboBox::currentIndexChanged, this, &TFMain::cmbTitularesChange);
+    connect(butImportar, &QPushButton::clicked, this, &TFMain::butImportarClick);
     connect(butEliminar, &QPushButton::clicked, this, &TFMain::butEliminarClick);
     connect(butSistema, &QPushButton::clicked, this, [this] { butSistemaClick(); });
     connect(butVer, &QPushButton::clicked, this, &TFMain::butVerClick);
     connect(dbgArchivos, &QTableView::doubleClicked, this, &TFMain::dbgArchivosDblClick);
+    // The batch stays remembered while the connection is closed (backup, restore), when
+    // the grid has no selection for a moment.
+    connect(dbgArchivos->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+        if (const qint64 id = archivoSeleccionado(); id >= 0)
+            ultimoArchivo_ = id;
+    });
     actualizarBotones();
 }
 
@@ -166,9 +177,15 @@ qint64 TFMain::archivoSeleccionado() const
     return fila < 0 ? -1 : d_.qmyArchivosCP.valor(fila, QStringLiteral("ArchivoCPID")).toLongLong();
 }
 
+qint64 TFMain::archivoARecordar() const
+{
+    const qint64 seleccionado = archivoSeleccionado();
+    return seleccionado >= 0 ? seleccionado : ultimoArchivo_;
+}
+
 void TFMain::ActualizarArchivos()
 {
-    const qint64 recordado = archivoSeleccionado();
+    const qint64 recordado = archivoARecordar();
     const QString titular = cmbTitulares->currentText();
     const QString ver = cmbVer->currentText();
     ListaArchivos::abrir(d_, titular, ver);
@@ -182,7 +199,7 @@ void TFMain::ActualizarArchivos()
 
 void TFMain::RefrescarArchivos()
 {
-    const qint64 recordado = archivoSeleccionado();
+    const qint64 recordado = archivoARecordar();
     d_.Refrescar(d_.qmyArchivosCP);
     actualizarBotones();
     grillaArchivos_->seleccionarPorValor(QStringLiteral("ArchivoCPID"), recordado >= 0 ? QVariant(recordado) : QVariant());
@@ -200,6 +217,11 @@ void TFMain::cmbTitularesChange()
 {
     CursorEspera espera;
     ActualizarArchivos();
+}
+
+void TFMain::butImportarClick()
+{
+    importarDesdeVentana(*this);
 }
 
 void TFMain::butEliminarClick()
@@ -226,6 +248,9 @@ void TFMain::butSistemaClick(Qt::KeyboardModifiers teclas)
         prompts_.abrirConEscritorio(CarpetaDatos);
         return;
     }
+    TFSistema sistema(*this, this);
+    sistema.butAcerca->setText(QStringLiteral("Acerca de Tolva"));
+    sistema.exec();
 }
 
 void TFMain::butVerClick()

@@ -58,6 +58,7 @@ public:
     QLabel* lblEstado;
 
     void cmbTitularesChange();
+    void butImportarClick();
     void butEliminarClick();
     void butSistemaClick();
     // With Control held, the program and data folders open instead of the system window.
@@ -68,10 +69,12 @@ public:
 private:
     void construirVentana();
     void actualizarBotones();
+    qint64 archivoARecordar() const;
 
     Td& d_;
     Prompts& prompts_;
     Grilla* grillaArchivos_ = nullptr;
+    qint64 ultimoArchivo_ = -1;
 };
 
 extern const QString kPreguntaEliminarArchivo;
