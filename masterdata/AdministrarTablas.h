@@ -2,9 +2,12 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <memory>
 
 class QWidget;
 class TFMain;
+class TFTabla;
+class TFTablaTitulares;
 
 // A master-data table as the table windows see it: they build every statement from it.
 struct DescriptorTabla {
@@ -28,3 +31,8 @@ void AdministrarTabla(int posicion, TFMain& principal, QWidget* padre);
 
 // Opens the holders window modally (the system window's "Administrar titulares").
 void AdministrarTitulares(TFMain& principal, QWidget* padre);
+
+// The same windows, created and loaded (descriptor, grid, caption) but not shown:
+// what the two routines above show modally. nullptr for a position outside the list.
+std::unique_ptr<TFTabla> crearVentanaTabla(int posicion, TFMain& principal, QWidget* padre);
+std::unique_ptr<TFTablaTitulares> crearVentanaTitulares(TFMain& principal, QWidget* padre);
