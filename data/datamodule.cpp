@@ -87,7 +87,7 @@ bool Td::ConectarBase(const QString& carpetaDatos, Prompts& prompts)
         conectar(carpetaDatos);
         return true;
     } catch (const TolvaError& error) {
-        qWarning("%s", qPrintable(error.texto()));
+        motivoFalla_ = error.texto();
         prompts.mensaje(QStringLiteral("Error"), kMensajeErrorConexion, Prompts::Icono::Error);
         return false;
     }

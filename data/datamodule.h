@@ -25,6 +25,8 @@ public:
     // there when the file does not exist) and brings it up to date. Shows the
     // connection message and returns false on any failure.
     bool ConectarBase(const QString& carpetaDatos, Prompts& prompts);
+    // Why the last ConectarBase failed (the user sees only the connection message).
+    const QString& motivoFalla() const { return motivoFalla_; }
     // The same, but a failure throws TolvaError with the reason.
     void conectar(const QString& carpetaDatos);
     void desconectar();
@@ -80,6 +82,7 @@ private:
     void registrarComparacionSinMayusculas();
 
     QString nombreConexion_;
+    QString motivoFalla_;
     QSqlDatabase adoCP_;
     QString carpetaDatos_;
     QString archivoBase_;

@@ -186,6 +186,7 @@ private slots:
         QCOMPARE(prompts.registros.at(0).titulo, QStringLiteral("Error"));
         QCOMPARE(prompts.registros.at(0).texto, kMensajeErrorConexion);
         QVERIFY(!e.d().conectado());
+        QVERIFY2(e.d().motivoFalla().contains(QStringLiteral("not a database")), qPrintable(e.d().motivoFalla()));
         // The file is left as it was.
         QCOMPARE(QFileInfo(e.archivoBase()).size(), qint64(4096));
     }
