@@ -25,6 +25,8 @@ const QVector<OrdenCli>& ordenes()
     static const QVector<OrdenCli> lista = [] {
         QVector<OrdenCli> todas;
         todas += ordenesPrincipales();
+        todas += ordenesSistema();
+        todas += ordenesImportar();
         return todas;
     }();
     return lista;

@@ -45,3 +45,5 @@ int ejecutar(const QStringList& argumentos);
 
 // The orders of each part of the program.
 QVector<OrdenCli> ordenesPrincipales();
+QVector<OrdenCli> ordenesSistema();
+QVector<OrdenCli> ordenesImportar();

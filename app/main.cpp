@@ -4,6 +4,7 @@
 #include "app/UMain.h"
 #include "data/TolvaError.h"
 #include "data/datamodule.h"
+#include "import/zbar.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -36,6 +37,13 @@ int ventanas(int argc, char** argv)
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Tolva 3"));
     PromptsVentanas prompts;
     app.setPrompts(&prompts);
+    // The barcode library is loaded before any window exists; without it the program ends.
+    try {
+        zbar::cargar();
+    } catch (const TolvaError& error) {
+        prompts.mensaje(QStringLiteral("Error"), error.texto(), Prompts::Icono::Error);
+        return 1;
+    }
     Td d;
     TFMain FMain(d, prompts);
     prompts.setVentana(&FMain);
@@ -57,6 +65,12 @@ int main(int argc, char** argv)
     const QStringList argumentos = argumentosDe(argc, argv);
     if (Cli::pideOrden(argumentos)) {
         QCoreApplication app(argc, argv);
+        try {
+            zbar::cargar();
+        } catch (const TolvaError& error) {
+            QTextStream(stderr) << error.texto() << Qt::endl;
+            return 1;
+        }
         return Cli::ejecutar(argumentos);
     }
     if (!hayPantalla()) {
