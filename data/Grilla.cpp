@@ -16,6 +16,7 @@ const QColor kColorFilasImpares(0xF0, 0xFB, 0xFF);
 constexpr int kAltoFila = 17;
 constexpr int kAltoTitulo = 24;
 constexpr int kAltoBanda = 18;
+constexpr int kPuntosLetra = 8;
 
 QString comoFecha(const QVariant& valor)
 {
@@ -198,6 +199,10 @@ Grilla::Grilla(QTableView* vista, Consulta* consulta, QVector<ColumnaGrilla> col
     vista_->setSelectionMode(QAbstractItemView::SingleSelection);
     vista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     vista_->setWordWrap(false);
+    // The widths of the columns are given for the small type of the grids.
+    QFont letra(QStringLiteral("Arial"), kPuntosLetra);
+    vista_->setFont(letra);
+    encabezado->setFont(letra);
     vista_->setAlternatingRowColors(true);
 
     QPalette paleta = vista_->palette();
