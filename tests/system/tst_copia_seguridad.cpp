@@ -369,6 +369,40 @@ private slots:
         QVERIFY(!QFileInfo::exists(copia->archivoTemporal()));
     }
 
+    // Another program in the middle of a write (its journal beside the file): the backup
+    // holds the database as it was before that write, complete and readable.
+    void escrituraAjenaPendiente()
+    {
+        const int titulares = e->contar(QStringLiteral("Titulares"));
+        const QString conexion = QStringLiteral("otro-programa");
+        QString ruta;
+        {
+            QSqlDatabase otra = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conexion);
+            otra.setDatabaseName(e->archivoBase());
+            QVERIFY(otra.open());
+            QSqlQuery q(otra);
+            QVERIFY(q.exec(QStringLiteral("BEGIN IMMEDIATE")));
+            QVERIFY(q.exec(QStringLiteral("INSERT INTO Titulares (TitularNombre) VALUES ('sin confirmar')")));
+            QVERIFY(QFileInfo::exists(e->archivoBase() + QStringLiteral("-journal")));
+            ruta = guardarCopia(QStringLiteral("durante.tolva"));
+            QVERIFY(q.exec(QStringLiteral("ROLLBACK")));
+            otra.close();
+        }
+        QSqlDatabase::removeDatabase(conexion);
+        const QString extraida = afuera->filePath(QStringLiteral("extraida.mdb"));
+        QVERIFY(CopiaSeguridad::extraerBase(ruta, extraida));
+        {
+            QSqlDatabase copiaLeida = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conexion);
+            copiaLeida.setDatabaseName(extraida);
+            QVERIFY(copiaLeida.open());
+            QSqlQuery q(copiaLeida);
+            QVERIFY(q.exec(QStringLiteral("SELECT COUNT(*) FROM Titulares")) && q.next());
+            QCOMPARE(q.value(0).toInt(), titulares);
+            copiaLeida.close();
+        }
+        QSqlDatabase::removeDatabase(conexion);
+    }
+
     // Replacing an existing backup: the dialog asks; the file is then replaced whole.
     void reemplazaCopiaExistente()
     {
