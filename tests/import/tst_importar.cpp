@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -111,6 +112,30 @@ QString escribirGuion(const QTemporaryDir& carpeta, const QString& nombre, const
     f.close();
     f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return f.fileName();
+}
+
+// A one-page PDF that asks for a password to be opened.
+QByteArray pdfConClave()
+{
+    const QList<QByteArray> objetos{
+        "<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] >>",
+        "<< /Filter /Standard /V 1 /R 2 /O <" + QByteArray(32, 'A').toHex() + "> /U <" + QByteArray(32, 'B').toHex()
+            + "> /P -4 >>"};
+    QByteArray pdf = "%PDF-1.3\n";
+    QList<qsizetype> posiciones;
+    for (int i = 0; i < objetos.size(); ++i) {
+        posiciones << pdf.size();
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objetos.at(i) + "\nendobj\n";
+    }
+    const qsizetype xref = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(objetos.size() + 1) + "\n0000000000 65535 f \n";
+    for (qsizetype p : posiciones)
+        pdf += QByteArray::number(p).rightJustified(10, '0') + " 00000 n \n";
+    pdf += "trailer\n<< /Size " + QByteArray::number(objetos.size() + 1)
+        + " /Root 1 0 R /Encrypt 4 0 R /ID [<00112233445566778899aabbccddeeff> <00112233445566778899aabbccddeeff>]"
+          " >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    return pdf;
 }
 
 struct Blanco {
@@ -237,6 +262,44 @@ private slots:
         QCOMPARE(c.env.d().valorUnico(QStringLiteral("SELECT CPxArchivoVENC FROM CPxArchivo")).toString(),
                  QStringLiteral("31/12/2012"));
         QVERIFY(c.vista.cambios.isEmpty());
+    }
+
+    void textoDelPDF_data()
+    {
+        QTest::addColumn<QByteArray>("filtro");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("cinco líneas") << QByteArray("5q") << QString();
+        QTest::newRow("sin vencimiento") << QByteArray("s/Vencimiento:.*//")
+                                         << QStringLiteral("no se encontró la fecha de vencimiento en el texto del PDF.");
+        QTest::newRow("CUIT en la línea 26") << QByteArray("4{h;d};26G") << QString();
+        QTest::newRow("CUIT en la línea 27") << QByteArray("4{h;d};27G")
+                                             << QStringLiteral("@") + kImportarSinTitularCUIT;
+    }
+    // The text of the PDF as pdftotext leaves it, cut short or changed: a shorter text is
+    // read as far as it goes; a CUIT beyond line 26 is not seen; a missing expiry refuses.
+    void textoDelPDF()
+    {
+        QFETCH(QByteArray, filtro);
+        QFETCH(QString, error);
+        QTemporaryDir tmp;
+        Caso c;
+        HerramientasImportar h = HerramientasImportar::buscar();
+        h.pdftotext = escribirGuion(tmp, QStringLiteral("pdftotext"),
+                                    "#!/bin/sh\n" + HerramientasImportar::buscar().pdftotext.toUtf8()
+                                        + " \"$@\" || exit $?\nsed -i '" + filtro + "' \"$2\"\n");
+        c.herramientas = h;
+        const bool ok = c.importar({fixture("lote_2_cp.pdf")});
+        QCOMPARE(ok, error.isEmpty());
+        QCOMPARE(c.lotes(), ok ? 1 : 0);
+        if (ok) {
+            QCOMPARE(c.env.d().valorUnico(QStringLiteral("SELECT CPxArchivoVENC FROM CPxArchivo")).toString(),
+                     QStringLiteral("31/12/2012"));
+        } else if (error.startsWith(QLatin1Char('@'))) {
+            QCOMPARE(c.prompts.textos(), QStringList{error.mid(1)});
+        } else {
+            QCOMPARE(c.prompts.registros.size(), 1);
+            QVERIFY2(c.prompts.registros.at(0).texto.contains(error), qPrintable(c.prompts.registros.at(0).texto));
+        }
     }
 
     void rechazos_data()
@@ -447,7 +510,8 @@ private slots:
         QTest::addColumn<QString>("detalle");
         QTest::newRow("no es PDF") << "texto" << "no es un PDF que se pueda leer";
         QTest::newRow("vacío") << "vacio" << "no es un PDF que se pueda leer";
-        QTest::newRow("truncado") << "truncado" << "";
+        QTest::newRow("truncado") << "truncado" << "no es un PDF que se pueda leer";
+        QTest::newRow("con contraseña") << "clave" << "protegido con contraseña";
         QTest::newRow("sin barras") << "sinbarras" << "página 1: no se pudo leer el código de barras del C.E.E.";
         QTest::newRow("no existe") << "noexiste" << "el archivo no existe.";
     }
@@ -469,6 +533,9 @@ private slots:
             original.open(QIODevice::ReadOnly);
             f.open(QIODevice::WriteOnly);
             f.write(original.readAll().left(2500));
+        } else if (caso == "clave") {
+            f.open(QIODevice::WriteOnly);
+            f.write(pdfConClave());
         } else if (caso == "sinbarras") {
             pdf = generar(tmp, QStringLiteral("sinbarras.pdf"),
                           {"--cuit", "30712345671", "--expiry", "31/12/2012", "--blanks", "1", "--no-barcode"});
@@ -480,14 +547,9 @@ private slots:
         QCOMPARE(c.blancos(), 0);
         QCOMPARE(c.prompts.registros.size(), 1);
         const QString texto = c.prompts.registros.at(0).texto;
-        if (caso == "truncado") {
-            // Whatever the tools make of it, it is refused with a message and writes nothing.
-            QVERIFY(!texto.isEmpty());
-        } else {
-            QCOMPARE(c.prompts.registros.at(0).titulo, QStringLiteral("Error"));
-            QVERIFY2(texto.startsWith(QStringLiteral("No se pudo importar el archivo ") + pdf), qPrintable(texto));
-            QVERIFY2(texto.contains(detalle), qPrintable(texto));
-        }
+        QCOMPARE(c.prompts.registros.at(0).titulo, QStringLiteral("Error"));
+        QVERIFY2(texto.startsWith(QStringLiteral("No se pudo importar el archivo ") + pdf), qPrintable(texto));
+        QVERIFY2(texto.contains(detalle), qPrintable(texto));
         QCOMPARE(c.trabajo(), QStringList());
     }
 
@@ -545,6 +607,34 @@ private slots:
         QCOMPARE(c.prompts.textos(), QStringList{mensaje});
         QCOMPARE(c.lotes(), 0);
         QVERIFY(c.vista.estados.isEmpty());
+    }
+
+    // A database held by another program at the moment of writing: the file is not
+    // imported, the user is told why, nothing is written.
+    void baseBloqueada()
+    {
+        Caso c;
+        {
+            QSqlDatabase otra = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("otro-programa"));
+            otra.setDatabaseName(c.env.archivoBase());
+            QVERIFY(otra.open());
+            QSqlQuery bloqueo(otra);
+            QVERIFY(bloqueo.exec(QStringLiteral("BEGIN IMMEDIATE")));
+            QVERIFY(!c.importar({fixture("lote_2_cp.pdf")}));
+            QVERIFY(bloqueo.exec(QStringLiteral("ROLLBACK")));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("otro-programa"));
+        QCOMPARE(c.lotes(), 0);
+        QCOMPARE(c.prompts.registros.size(), 1);
+        const QString texto = c.prompts.registros.at(0).texto;
+        QVERIFY2(texto.startsWith(QStringLiteral("No se pudo importar el archivo ") + fixture("lote_2_cp.pdf")),
+                 qPrintable(texto));
+        QVERIFY2(texto.contains(QStringLiteral("locked")), qPrintable(texto));
+        QCOMPARE(c.trabajo(), QStringList());
+        // Once the other program lets go, the same file imports.
+        c.prompts.registros.clear();
+        QVERIFY(c.importar({fixture("lote_2_cp.pdf")}));
+        QCOMPARE(c.blancos(), 2);
     }
 
     // A work folder that cannot be written refuses before any file.
