@@ -65,11 +65,17 @@ int main(int argc, char** argv)
     const QStringList argumentos = argumentosDe(argc, argv);
     if (Cli::pideOrden(argumentos)) {
         QCoreApplication app(argc, argv);
-        try {
-            zbar::cargar();
-        } catch (const TolvaError& error) {
-            QTextStream(stderr) << error.texto() << Qt::endl;
-            return 1;
+        // Every order runs with the barcode library loaded; the help does not need it.
+        const QString primero = argumentos.at(1);
+        const bool ayuda = primero == QStringLiteral("--help") || primero == QStringLiteral("-h")
+            || primero == QStringLiteral("ayuda") || argumentos.contains(QStringLiteral("--help"));
+        if (!ayuda) {
+            try {
+                zbar::cargar();
+            } catch (const TolvaError& error) {
+                QTextStream(stderr) << error.texto() << Qt::endl;
+                return 1;
+            }
         }
         return Cli::ejecutar(argumentos);
     }
