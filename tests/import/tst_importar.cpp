@@ -502,6 +502,15 @@ private slots:
                  qPrintable(texto));
         QCOMPARE(c.trabajo(), QStringList());
         QCOMPARE(c.vista.ultimoEstado, QString());
+        if (como == "herramienta") {
+            // The tool's console output is in the error log with its command line.
+            QFile registro(c.env.carpetaDatos() + QStringLiteral("error.log"));
+            QVERIFY(registro.open(QIODevice::ReadOnly));
+            const QString log = QString::fromLocal8Bit(registro.readAll());
+            QVERIFY2(log.contains(QStringLiteral(" -f 5 -l 5 ") + fixture("lote_2_cp.pdf") + QLatin1Char(' ')
+                                  + QDir::toNativeSeparators(c.env.carpetaTrabajo()) + QStringLiteral("\nResultado : Error: página dañada")),
+                     qPrintable(log));
+        }
     }
 
     void malaEntrada_data()

@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QProcess>
 #include <QProgressBar>
@@ -81,6 +82,7 @@ private slots:
         QVERIFY(v.butEliminar->isEnabled());
         QCOMPARE(v.textoEstado(), QString());
         QVERIFY(v.stStatus->findChildren<QProgressBar*>().isEmpty());
+        QVERIFY(!QGuiApplication::overrideCursor());
         QVERIFY(QDir(e.carpetaTrabajo()).isEmpty());
     }
 
