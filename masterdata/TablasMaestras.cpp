@@ -214,6 +214,9 @@ int eliminarTitular(Td& d, const QVariant& id, const QString& carpetaTrabajo)
     int filas = 0;
     {
         Transaccion transaccion(d);
+        // A holder that is already gone (deleted from another window) leaves everything as it is.
+        if (d.valorUnico(QStringLiteral("SELECT COUNT(*) FROM Titulares WHERE TitularID = ?"), {id}).toInt() == 0)
+            return 0;
         d.AbrirConsulta(d.qmyAUX,
                         QStringLiteral("SELECT ArchivoCPID FROM ArchivosCP WHERE ArchivoCPTitularID = ? ORDER BY ArchivoCPID"),
                         {id});
