@@ -15,6 +15,7 @@
 #include "support/PromptsGuion.h"
 
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -182,6 +183,11 @@ private slots:
         QVERIFY2(prompts.registros.isEmpty(), qPrintable(prompts.textos().join('|')));
         QCOMPARE(e.contar(tabla), previas + 1);
         QCOMPARE(d.qmyTabla.filas(), previas + 1);
+        QCOMPARE(ventana->grilla()->modelo()->rowCount(), previas + 1);
+        QCOMPARE(ventana->grilla()->filaActual(), 0);
+        // A title click sorts; the next reload brings the query's order back.
+        QVERIFY(ventana->grilla()->OrdenarGrilla(0));
+        QVERIFY(ventana->SMDBGrid1->horizontalHeader()->isSortIndicatorShown());
         const qint64 id = d.valorUnico(QStringLiteral("SELECT MAX(%1) FROM %2").arg(t.sID, tabla)).toLongLong();
         const auto valor = [&](const QString& col) { return columna(d, tabla, col, t.sID, id); };
         QCOMPARE(valor(t.sNombre).toString(), kNombreAlta.trimmed());
@@ -267,6 +273,8 @@ private slots:
         QVERIFY2(prompts.registros.isEmpty(), qPrintable(prompts.textos().join('|')));
         QCOMPARE(e.contar(tabla), previas + 1);
         QCOMPARE(valor(t.sNombre).toString(), kNombreCambio);
+        QVERIFY(!ventana->SMDBGrid1->horizontalHeader()->isSortIndicatorShown());
+        QCOMPARE(ventana->grilla()->filaActual(), 0);
         switch (clase) {
         case Clase::CUIT:
         case Clase::CUITAdicionales:
