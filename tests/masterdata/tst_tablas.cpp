@@ -119,7 +119,13 @@ private slots:
 
         std::unique_ptr<TFTabla> ventana = crearVentanaTabla(posicion, principal, nullptr);
         QVERIFY(ventana);
+        const char* clases[] = {"TFTablaCUIT", "TFTablaCUITAdicionales", "TFTablaChoferes", "TFTablaGranos",
+                                "TFTablaLugares", "TFTablaLocalidades"};
+        QCOMPARE(ventana->metaObject()->className(), clases[int(clase)]);
         QCOMPARE(ventana->windowTitle(), titulo);
+        QCOMPARE(ventana->butModificar->text(), QStringLiteral("Modificar"));
+        QCOMPARE(ventana->butAgregar->text(), QStringLiteral("Agregar"));
+        QCOMPARE(ventana->butEliminar->text(), QStringLiteral("Eliminar"));
         QStringList vistos;
         for (int i = 0; i < ventana->grilla()->modelo()->columnCount(); ++i)
             if (!ventana->SMDBGrid1->isColumnHidden(i))
