@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSet>
@@ -344,10 +345,8 @@ bool CopiaSeguridad::Guardar(const QString& destinoDado)
     return guardarEn(destino);
 }
 
-bool CopiaSeguridad::guardarEn(const QString& destino)
+void CopiaSeguridad::conBaseCerrada(const std::function<void()>& trabajo, const QString& temporal)
 {
-    const QString temporal = archivoTemporal();
-    QDir().mkpath(QFileInfo(temporal).absolutePath());
     std::exception_ptr fallo;
     if (ocupado_)
         ocupado_(true);
@@ -355,13 +354,13 @@ bool CopiaSeguridad::guardarEn(const QString& destino)
         CursorEspera espera;
         d_.desconectar();
         try {
-            comprimirBase(archivoBase(), temporal);
-            copiarSobre(temporal, destino);
+            trabajo();
         } catch (...) {
             fallo = std::current_exception();
         }
         if (ocupado_)
             ocupado_(false);
+        // The database comes back whatever happened; a failure of the work is the one reported.
         try {
             reconectar();
         } catch (...) {
@@ -372,6 +371,16 @@ bool CopiaSeguridad::guardarEn(const QString& destino)
     QFile::remove(temporal);
     if (fallo)
         std::rethrow_exception(fallo);
+}
+
+bool CopiaSeguridad::guardarEn(const QString& destino)
+{
+    const QString temporal = archivoTemporal();
+    QDir().mkpath(QFileInfo(temporal).absolutePath());
+    conBaseCerrada([&] {
+        comprimirBase(archivoBase(), temporal);
+        copiarSobre(temporal, destino);
+    }, temporal);
     if (conexionPerdida_)
         return false;
     prompts_.mensaje(kAtencion, kCopiaFinalizada, Prompts::Icono::Informacion);
@@ -404,36 +413,16 @@ bool CopiaSeguridad::recuperarDe(const QString& archivo)
     const QString base = archivoBase();
     const QString extraida = base + QStringLiteral(".recuperada");
     bool valida = false;
-    std::exception_ptr fallo;
-    if (ocupado_)
-        ocupado_(true);
-    {
-        CursorEspera espera;
-        d_.desconectar();
-        try {
-            QDir().mkpath(QFileInfo(temporal).absolutePath());
-            QDir().mkpath(QFileInfo(base).absolutePath());
-            if (!mismoArchivo(archivo, temporal))
-                copiarReemplazando(archivo, temporal);
-            valida = extraerBase(temporal, extraida);
-            if (valida)
-                reemplazarBase(extraida, base);
-        } catch (...) {
-            fallo = std::current_exception();
-        }
-        QFile::remove(extraida);
-        if (ocupado_)
-            ocupado_(false);
-        try {
-            reconectar();
-        } catch (...) {
-            if (!fallo)
-                fallo = std::current_exception();
-        }
-    }
-    QFile::remove(temporal);
-    if (fallo)
-        std::rethrow_exception(fallo);
+    conBaseCerrada([&] {
+        const auto quitarExtraida = qScopeGuard([&] { QFile::remove(extraida); });
+        QDir().mkpath(QFileInfo(temporal).absolutePath());
+        QDir().mkpath(QFileInfo(base).absolutePath());
+        if (!mismoArchivo(archivo, temporal))
+            copiarReemplazando(archivo, temporal);
+        valida = extraerBase(temporal, extraida);
+        if (valida)
+            reemplazarBase(extraida, base);
+    }, temporal);
     if (conexionPerdida_)
         return false;
     if (!valida) {

@@ -61,6 +61,9 @@ private:
     bool guardarEn(const QString& destino);
     bool recuperarDe(const QString& archivo);
     bool reconectar();
+    // Runs the work with the database closed, then reconnects and removes the temporary
+    // archive on every path; rethrows the work's failure.
+    void conBaseCerrada(const std::function<void()>& trabajo, const QString& temporal);
 
     Td& d_;
     Prompts& prompts_;
