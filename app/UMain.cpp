@@ -59,7 +59,7 @@ void TFMain::construirVentana()
     butImportar->setEnabled(true);
     auto* botones = new QHBoxLayout;
     for (QPushButton* boton : {butImportar, butEmitir, butCorregir, butReportes, butSistema}) {
-        boton->setMinimumHeight(34);
+        boton->setMinimumSize(170, 34);
         botones->addWidget(boton);
     }
     botones->addStretch();

@@ -7,6 +7,7 @@
 #include "import/zbar.h"
 
 #include <QCoreApplication>
+#include <QFont>
 #include <QTextStream>
 
 #include <cstdio>
@@ -35,6 +36,8 @@ int ventanas(int argc, char** argv)
 {
     AplicacionTolva app(argc, argv);
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Tolva 3"));
+    // The windows' fixed sizes and positions are made for this type.
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
     PromptsVentanas prompts;
     app.setPrompts(&prompts);
     // The barcode library is loaded before any window exists; without it the program ends.
