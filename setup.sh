@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 
 PAQUETES=(
   build-essential cmake make pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev libsqlite3-dev
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n libgl-dev libsqlite3-dev
   libzbar0 libzip-dev libxlsxwriter-dev
   poppler-utils imagemagick fonts-liberation
   xvfb xauth

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -19,6 +21,13 @@ QMessageBox::Icon icono(Prompts::Icono i)
     }
     return QMessageBox::NoIcon;
 }
+
+// A folder that does not exist would be taken by the dialog as a file name.
+QString carpetaExistente(const QString& carpeta)
+{
+    return !carpeta.isEmpty() && QFileInfo(carpeta).isDir() ? carpeta : QDir::homePath();
+}
+
 } // namespace
 
 QWidget* PromptsVentanas::padre() const
@@ -46,7 +55,7 @@ bool PromptsVentanas::pregunta(const QString& titulo, const QString& texto, Icon
 
 QStringList PromptsVentanas::elegirArchivosAbrir(const DialogoArchivo& dialogo, bool varios)
 {
-    QFileDialog selector(padre(), dialogo.titulo, dialogo.carpetaInicial, dialogo.filtro);
+    QFileDialog selector(padre(), dialogo.titulo, carpetaExistente(dialogo.carpetaInicial), dialogo.filtro);
     selector.setAcceptMode(QFileDialog::AcceptOpen);
     selector.setFileMode(varios ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     selector.setDefaultSuffix(dialogo.extension);
@@ -57,7 +66,7 @@ QStringList PromptsVentanas::elegirArchivosAbrir(const DialogoArchivo& dialogo, 
 
 QString PromptsVentanas::elegirArchivoGuardar(const DialogoArchivo& dialogo)
 {
-    QFileDialog selector(padre(), dialogo.titulo, dialogo.carpetaInicial, dialogo.filtro);
+    QFileDialog selector(padre(), dialogo.titulo, carpetaExistente(dialogo.carpetaInicial), dialogo.filtro);
     selector.setAcceptMode(QFileDialog::AcceptSave);
     selector.setFileMode(QFileDialog::AnyFile);
     selector.setDefaultSuffix(dialogo.extension);

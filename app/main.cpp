@@ -8,6 +8,9 @@
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QTextStream>
 
 #include <cstdio>
@@ -36,6 +39,11 @@ int ventanas(int argc, char** argv)
 {
     AplicacionTolva app(argc, argv);
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Tolva 3"));
+    // Qt's own dialogs (files, folders) speak Spanish too.
+    QTranslator traduccionQt;
+    if (traduccionQt.load(QLocale(QLocale::Spanish, QLocale::Argentina), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&traduccionQt);
     // The windows' fixed sizes and positions are made for this type.
     QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
     PromptsVentanas prompts;
