@@ -139,10 +139,14 @@ TFUsuarios::TFUsuarios(Td& d, Prompts& prompts, QWidget* padre)
     setWindowTitle(QStringLiteral("Administración de usuarios"));
     setFixedSize(695, 346);
 
-    auto etiqueta = [this](const QString& texto, int derecha, int y) {
+    // Each label ends just left of its edit and starts right of whatever is to its left
+    // (the window's edge or the first column of edits), so it never covers an edit.
+    auto etiqueta = [this](const QString& texto, QLineEdit* edit, int izquierda) {
         auto* label = new QLabel(texto, this);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setGeometry(derecha - 140, y, 136, 21);
+        const QRect lugar = edit->geometry();
+        label->setGeometry(izquierda, lugar.y(), lugar.x() - 4 - izquierda, lugar.height());
+        label->setBuddy(edit);
     };
     auto edit = [this](int x, int y, int ancho) {
         auto* e = new QLineEdit(this);
@@ -156,11 +160,12 @@ TFUsuarios::TFUsuarios(Td& d, Prompts& prompts, QWidget* padre)
     edtPASS2 = edit(431, 38, 226);
     edtPASS1->setEchoMode(QLineEdit::Password);
     edtPASS2->setEchoMode(QLineEdit::Password);
-    etiqueta(QStringLiteral("Nombre :"), 74, 8);
-    etiqueta(QStringLiteral("Apellido :"), 74, 38);
-    etiqueta(QStringLiteral("Usuario :"), 74, 68);
-    etiqueta(QStringLiteral("Contraseña :"), 431, 8);
-    etiqueta(QStringLiteral("Repita contraseña :"), 431, 38);
+    etiqueta(QStringLiteral("Nombre :"), edtNOMBRE, 4);
+    etiqueta(QStringLiteral("Apellido :"), edtAPELLIDO, 4);
+    etiqueta(QStringLiteral("Usuario :"), edtUSUARIO, 4);
+    const int columna2 = edtNOMBRE->geometry().right() + 5;
+    etiqueta(QStringLiteral("Contraseña :"), edtPASS1, columna2);
+    etiqueta(QStringLiteral("Repita contraseña :"), edtPASS2, columna2);
 
     auto boton = [this](const QString& texto, int x) {
         auto* b = new QPushButton(texto, this);

@@ -4,6 +4,7 @@
 #include "support/PromptsGuion.h"
 #include "system/UUsuarios.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
@@ -109,6 +110,54 @@ private slots:
         QCOMPARE(ventana->gridUSUARIOS->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Usuario"));
         QCOMPARE(ventana->gridUSUARIOS->columnWidth(0), 140);
         QCOMPARE(ventana->gridUSUARIOS->columnWidth(1), 140);
+    }
+
+    // Every control where it belongs; each edit's label stands left of it, inside the
+    // window, and covers no edit (a covered part of an edit would not take the mouse).
+    void disposicion_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("texto");   // the label of an edit, the caption of a button
+        QTest::addColumn<QRect>("lugar");
+        QTest::newRow("edtNOMBRE") << "edtNOMBRE" << "Nombre :" << QRect(74, 8, 240, 21);
+        QTest::newRow("edtAPELLIDO") << "edtAPELLIDO" << "Apellido :" << QRect(74, 38, 240, 21);
+        QTest::newRow("edtUSUARIO") << "edtUSUARIO" << "Usuario :" << QRect(74, 68, 240, 21);
+        QTest::newRow("edtPASS1") << "edtPASS1" << "Contraseña :" << QRect(431, 8, 226, 21);
+        QTest::newRow("edtPASS2") << "edtPASS2" << "Repita contraseña :" << QRect(431, 38, 226, 21);
+        QTest::newRow("botALTA") << "botALTA" << "Alta" << QRect(25, 112, 150, 25);
+        QTest::newRow("botBAJA") << "botBAJA" << "Baja" << QRect(267, 112, 150, 25);
+        QTest::newRow("botMODIF") << "botMODIF" << "Modificación" << QRect(507, 112, 150, 25);
+        QTest::newRow("gridUSUARIOS") << "gridUSUARIOS" << "" << QRect(8, 152, 679, 186);
+    }
+    void disposicion()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, texto);
+        QFETCH(QRect, lugar);
+        const QHash<QString, QWidget*> controles{
+            {"edtNOMBRE", ventana->edtNOMBRE}, {"edtAPELLIDO", ventana->edtAPELLIDO}, {"edtUSUARIO", ventana->edtUSUARIO},
+            {"edtPASS1", ventana->edtPASS1},   {"edtPASS2", ventana->edtPASS2},       {"botALTA", ventana->botALTA},
+            {"botBAJA", ventana->botBAJA},     {"botMODIF", ventana->botMODIF},       {"gridUSUARIOS", ventana->gridUSUARIOS}};
+        QWidget* widget = controles.value(control);
+        QVERIFY(widget);
+        QCOMPARE(widget->geometry(), lugar);
+        if (auto* boton = qobject_cast<QPushButton*>(widget)) {
+            QCOMPARE(boton->text(), texto);
+            return;
+        }
+        if (texto.isEmpty())
+            return;
+        QLabel* etiqueta = nullptr;
+        for (QLabel* l : ventana->findChildren<QLabel*>())
+            if (l->text() == texto)
+                etiqueta = l;
+        QVERIFY2(etiqueta, qPrintable(texto));
+        const QRect r = etiqueta->geometry();
+        QVERIFY(ventana->rect().contains(r));
+        QVERIFY(r.right() < lugar.left());
+        QVERIFY(r.top() <= lugar.center().y() && lugar.center().y() <= r.bottom());
+        for (QLineEdit* edit : ventana->findChildren<QLineEdit*>())
+            QVERIFY2(!r.intersects(edit->geometry()), qPrintable(edit->objectName() + texto));
     }
 
     // "Alta": the checks in their order, each with its message, and what the edits keep.
