@@ -158,8 +158,11 @@ TFUsuarios::TFUsuarios(Td& d, Prompts& prompts, QWidget* padre)
     edtUSUARIO = edit(74, 68, 240);
     edtPASS1 = edit(431, 8, 226);
     edtPASS2 = edit(431, 38, 226);
-    edtPASS1->setEchoMode(QLineEdit::Password);
-    edtPASS2->setEchoMode(QLineEdit::Password);
+    // The passwords show "*" for each character, whatever the style's own mask is.
+    for (QLineEdit* clave : {edtPASS1, edtPASS2}) {
+        clave->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+        clave->setEchoMode(QLineEdit::Password);
+    }
     etiqueta(QStringLiteral("Nombre :"), edtNOMBRE, 4);
     etiqueta(QStringLiteral("Apellido :"), edtAPELLIDO, 4);
     etiqueta(QStringLiteral("Usuario :"), edtUSUARIO, 4);

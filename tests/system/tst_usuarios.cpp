@@ -101,6 +101,11 @@ private slots:
         QVERIFY(estadoVacio());
         QCOMPARE(ventana->edtPASS1->echoMode(), QLineEdit::Password);
         QCOMPARE(ventana->edtPASS2->echoMode(), QLineEdit::Password);
+        for (QLineEdit* clave : {ventana->edtPASS1, ventana->edtPASS2}) {
+            clave->setText(QStringLiteral("añ b"));
+            QCOMPARE(clave->displayText(), QStringLiteral("****"));
+            clave->clear();
+        }
         // Rows without a user name are not listed; the order is by surname.
         const Consulta& q = e->d().qmyUSUARIOS;
         QCOMPARE(q.filas(), 2);
