@@ -82,25 +82,6 @@ QVector<DescriptorTabla> crearDescriptores()
     };
 }
 
-std::unique_ptr<TFTabla> crearClase(Clase clase, TFMain& principal, QWidget* padre)
-{
-    switch (clase) {
-    case Clase::CUIT:
-        return std::make_unique<TFTablaCUIT>(principal, padre);
-    case Clase::CUITAdicionales:
-        return std::make_unique<TFTablaCUITAdicionales>(principal, padre);
-    case Clase::Choferes:
-        return std::make_unique<TFTablaChoferes>(principal, padre);
-    case Clase::Granos:
-        return std::make_unique<TFTablaGranos>(principal, padre);
-    case Clase::Lugares:
-        return std::make_unique<TFTablaLugares>(principal, padre);
-    case Clase::Localidades:
-        return std::make_unique<TFTablaLocalidades>(principal, padre);
-    }
-    return {};
-}
-
 } // namespace
 
 const QVector<DescriptorTabla>& descriptoresTablas()
@@ -109,25 +90,117 @@ const QVector<DescriptorTabla>& descriptoresTablas()
     return descriptores;
 }
 
+AperturaTabla::AperturaTabla(TFMain& principal, QWidget* padre, QString titulo, bool mostrar)
+    : principal_(principal), padre_(padre), titulo_(std::move(titulo)), mostrar_(mostrar)
+{
+}
+
+AperturaTabla::~AperturaTabla() = default;
+
+void AperturaTabla::abrir(std::unique_ptr<TFTabla> nueva, DescriptorTabla descriptor,
+                          const std::function<void(TFTabla&)>& ajustar)
+{
+    descriptor.titulo = titulo_;
+    nueva->descriptor = std::move(descriptor);
+    nueva->abrirGrilla();
+    nueva->setWindowTitle(titulo_);
+    if (ajustar)
+        ajustar(*nueva);
+    if (mostrar_)
+        nueva->exec();
+    else
+        ventana = std::move(nueva);
+}
+
+void AperturaTabla::AdministrarTablasCUIT(const QString& sTabla, const QString& sNombre, const QString& sCUIT,
+                                          const QString& sID, const QString& sql)
+{
+    abrir(std::make_unique<TFTablaCUIT>(principal_, padre_),
+          {{}, Clase::CUIT, sTabla, sNombre, sCUIT, sID, {}, sql});
+}
+
+void AperturaTabla::AdministrarTablasCUITAdicionales(const QString& sTabla, const QString& sNombre,
+                                                     const QString& sCUIT, const QString& sID, const QString& sql)
+{
+    // The address columns follow from the table (TablasMaestras::columnaDomicilio).
+    abrir(std::make_unique<TFTablaCUITAdicionales>(principal_, padre_),
+          {{}, Clase::CUITAdicionales, sTabla, sNombre, sCUIT, sID, {}, sql});
+}
+
+void AperturaTabla::AdministrarTablasChoferes(const QString& sTabla, const QString& sNombre, const QString& sCUIT,
+                                              const QString& sID, const QString& sql)
+{
+    abrir(std::make_unique<TFTablaChoferes>(principal_, padre_),
+          {{}, Clase::Choferes, sTabla, sNombre, sCUIT, sID, {}, sql});
+}
+
+void AperturaTabla::AdministrarTablasGranos(const QString& sTabla, const QString& sNombre, const QString& sID,
+                                            const QString& sql)
+{
+    abrir(std::make_unique<TFTablaGranos>(principal_, padre_), {{}, Clase::Granos, sTabla, sNombre, {}, sID, {}, sql});
+}
+
+void AperturaTabla::AdministrarLocalidades(const QString& sTabla, const QString& sNombre, const QString& sID,
+                                           const QString& sql)
+{
+    abrir(std::make_unique<TFTablaLocalidades>(principal_, padre_),
+          {{}, Clase::Localidades, sTabla, sNombre, {}, sID, {}, sql});
+}
+
+void AperturaTabla::AdministrarDirecciones(const QString& sTabla, const QString& sNombre, const QString& sLocalidad,
+                                           const QString& sID, const QString& sql)
+{
+    // Destinations have no establishment: its column goes and the address widens.
+    const bool destinos = sTabla == QStringLiteral("LugaresDestino");
+    abrir(std::make_unique<TFTablaLugares>(principal_, padre_),
+          {{}, Clase::Lugares, sTabla, sNombre, {}, sID, sLocalidad, sql}, [destinos](TFTabla& ventana) {
+              if (destinos)
+                  static_cast<TFTablaLugares&>(ventana).ocultarEstablecimiento();
+          });
+}
+
+void abrirTablaPorPosicion(int posicion, AperturaTabla& apertura)
+{
+    if (posicion < 0 || posicion >= descriptoresTablas().size())
+        return;
+    const DescriptorTabla& t = descriptoresTablas().at(posicion);
+    switch (t.clase) {
+    case Clase::CUIT:
+        apertura.AdministrarTablasCUIT(t.sTabla, t.sNombre, t.sCUIT, t.sID, t.sql);
+        break;
+    case Clase::CUITAdicionales:
+        apertura.AdministrarTablasCUITAdicionales(t.sTabla, t.sNombre, t.sCUIT, t.sID, t.sql);
+        break;
+    case Clase::Choferes:
+        apertura.AdministrarTablasChoferes(t.sTabla, t.sNombre, t.sCUIT, t.sID, t.sql);
+        break;
+    case Clase::Granos:
+        apertura.AdministrarTablasGranos(t.sTabla, t.sNombre, t.sID, t.sql);
+        break;
+    case Clase::Lugares:
+        apertura.AdministrarDirecciones(t.sTabla, t.sNombre, t.sLocalidad, t.sID, t.sql);
+        break;
+    case Clase::Localidades:
+        apertura.AdministrarLocalidades(t.sTabla, t.sNombre, t.sID, t.sql);
+        break;
+    }
+}
+
 std::unique_ptr<TFTabla> crearVentanaTabla(int posicion, TFMain& principal, QWidget* padre)
 {
     if (posicion < 0 || posicion >= descriptoresTablas().size())
         return {};
-    const DescriptorTabla& descriptor = descriptoresTablas().at(posicion);
-    std::unique_ptr<TFTabla> ventana = crearClase(descriptor.clase, principal, padre);
-    ventana->descriptor = descriptor;
-    ventana->abrirGrilla();
-    ventana->setWindowTitle(descriptor.titulo);
-    if (descriptor.clase == DescriptorTabla::Clase::Lugares && descriptor.sTabla == QStringLiteral("LugaresDestino"))
-        static_cast<TFTablaLugares*>(ventana.get())->ocultarEstablecimiento();
-    return ventana;
+    AperturaTabla apertura(principal, padre, descriptoresTablas().at(posicion).titulo, false);
+    abrirTablaPorPosicion(posicion, apertura);
+    return std::move(apertura.ventana);
 }
 
 void AdministrarTabla(int posicion, TFMain& principal, QWidget* padre)
 {
-    std::unique_ptr<TFTabla> ventana = crearVentanaTabla(posicion, principal, padre);
-    if (ventana)
-        ventana->exec();
+    if (posicion < 0 || posicion >= descriptoresTablas().size())
+        return;
+    AperturaTabla apertura(principal, padre, descriptoresTablas().at(posicion).titulo);
+    abrirTablaPorPosicion(posicion, apertura);
 }
 
 std::unique_ptr<TFTablaTitulares> crearVentanaTitulares(TFMain& principal, QWidget* padre)

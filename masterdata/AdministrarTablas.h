@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -24,6 +25,44 @@ struct DescriptorTabla {
 
 // The fourteen tables of the system window's list, in list order.
 const QVector<DescriptorTabla>& descriptoresTablas();
+
+// The opening routines of the table windows, one per window class. Each creates its
+// window, stores the descriptor, loads the grid from sql, sets the caption (the text of
+// the system window's list) and shows the window modally, freeing it when it closes.
+// Prepared with mostrar false, it keeps the loaded window in `ventana` instead.
+class AperturaTabla {
+public:
+    AperturaTabla(TFMain& principal, QWidget* padre, QString titulo, bool mostrar = true);
+    ~AperturaTabla();
+
+    void AdministrarTablasCUIT(const QString& sTabla, const QString& sNombre, const QString& sCUIT,
+                               const QString& sID, const QString& sql);
+    void AdministrarTablasCUITAdicionales(const QString& sTabla, const QString& sNombre, const QString& sCUIT,
+                                          const QString& sID, const QString& sql);
+    void AdministrarTablasChoferes(const QString& sTabla, const QString& sNombre, const QString& sCUIT,
+                                   const QString& sID, const QString& sql);
+    void AdministrarTablasGranos(const QString& sTabla, const QString& sNombre, const QString& sID,
+                                 const QString& sql);
+    void AdministrarLocalidades(const QString& sTabla, const QString& sNombre, const QString& sID,
+                                const QString& sql);
+    void AdministrarDirecciones(const QString& sTabla, const QString& sNombre, const QString& sLocalidad,
+                                const QString& sID, const QString& sql);
+
+    std::unique_ptr<TFTabla> ventana;   // the prepared window when not shown
+
+private:
+    void abrir(std::unique_ptr<TFTabla> nueva, DescriptorTabla descriptor,
+               const std::function<void(TFTabla&)>& ajustar = {});
+
+    TFMain& principal_;
+    QWidget* padre_;
+    QString titulo_;
+    bool mostrar_;
+};
+
+// The dispatcher of "Administrar tabla": calls the opening routine of the table at that
+// list position with its descriptor; a position outside the list does nothing.
+void abrirTablaPorPosicion(int posicion, AperturaTabla& apertura);
 
 // Opens the table window of a list position modally (the system window's "Administrar
 // tabla"); a position outside the list does nothing. Returns when the window closes.

@@ -323,6 +323,37 @@ private slots:
         QCOMPARE(d.qmyTabla.filas(), previas);
     }
 
+    // The opening routines take the descriptor fields in their order and the caption of
+    // the list; the places routine hides the establishment of the destinations only.
+    void rutinasDeApertura()
+    {
+        EntornoPrueba e;
+        PromptsGuion prompts;
+        TFMain principal(e.d(), prompts);
+        e.agregarTitular(QStringLiteral("TITULAR"));
+        QVERIFY(principal.FormShow());
+        const DescriptorTabla& destinos = descriptoresTablas().at(11);
+        AperturaTabla lugares(principal, nullptr, QStringLiteral("Destinos de los granos"), false);
+        lugares.AdministrarDirecciones(QStringLiteral("LugaresDestino"), QStringLiteral("LugarDestinoNombre"),
+                                       QStringLiteral("LugarDestinoLocalidadID"), QStringLiteral("LugarDestinoID"),
+                                       destinos.sql);
+        QVERIFY(qobject_cast<TFTablaLugares*>(lugares.ventana.get()));
+        QCOMPARE(lugares.ventana->windowTitle(), QStringLiteral("Destinos de los granos"));
+        QCOMPARE(lugares.ventana->descriptor.sLocalidad, QStringLiteral("LugarDestinoLocalidadID"));
+        QCOMPARE(lugares.ventana->descriptor.sID, QStringLiteral("LugarDestinoID"));
+        QVERIFY(lugares.ventana->SMDBGrid1->isColumnHidden(3));
+        QCOMPARE(lugares.ventana->SMDBGrid1->columnWidth(0), 466);
+
+        const DescriptorTabla& choferes = descriptoresTablas().at(7);
+        AperturaTabla tabla(principal, nullptr, choferes.titulo, false);
+        tabla.AdministrarTablasChoferes(QStringLiteral("Choferes"), QStringLiteral("ChoferNombre"),
+                                        QStringLiteral("ChoferCUIT"), QStringLiteral("ChoferID"), choferes.sql);
+        QCOMPARE(tabla.ventana->metaObject()->className(), "TFTablaChoferes");
+        QCOMPARE(tabla.ventana->windowTitle(), QStringLiteral("Choferes"));
+        QCOMPARE(tabla.ventana->descriptor.sNombre, QStringLiteral("ChoferNombre"));
+        QCOMPARE(e.d().qmyTabla.sql(), choferes.sql);
+    }
+
     // With an empty grid "Modificar" and "Eliminar" open nothing and ask nothing.
     void grillaVacia_noHaceNada()
     {
