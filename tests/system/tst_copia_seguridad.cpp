@@ -241,6 +241,7 @@ private slots:
         QTest::newRow("base de datos ajena") << 6;
         QTest::newRow("zip cortado") << 7;
         QTest::newRow("cp.mdb vacío") << 8;
+        QTest::newRow("cp.mdb cortado") << 9;
     }
     void archivoInvalido()
     {
@@ -271,6 +272,7 @@ private slots:
         }
         case 7: escribir(ruta, leer(valida).left(leer(valida).size() / 2)); break;
         case 8: escribirZip(ruta, {{"cp.mdb", QByteArray()}}); break;
+        case 9: escribirZip(ruta, {{"cp.mdb", base.left(base.size() - 4096)}}); break;
         }
         QVERIFY(!QTest::currentTestFailed());
 
