@@ -218,6 +218,26 @@ private slots:
         }
     }
 
+    // The three dialogs keep their fixed client sizes, with the truck shown too.
+    void tamanos()
+    {
+        EntornoPrueba e;
+        PromptsGuion prompts;
+        TFAgregaItem item(prompts);
+        item.mostrarCamion(true);
+        item.show();
+        QCOMPARE(item.size(), QSize(416, 143));
+        QCOMPARE(item.minimumSize(), item.maximumSize());
+        TFAgregaDireccion direccion(e.d(), prompts);
+        direccion.show();
+        QCOMPARE(direccion.size(), QSize(434, 178));
+        QCOMPARE(direccion.minimumSize(), direccion.maximumSize());
+        TFAgregaLocalidad localidad(e.d(), prompts);
+        localidad.show();
+        QCOMPARE(localidad.size(), QSize(430, 156));
+        QCOMPARE(localidad.minimumSize(), localidad.maximumSize());
+    }
+
     // Enter does not break the address into lines.
     void agregaDireccion_sinSaltos()
     {

@@ -71,26 +71,41 @@ private slots:
         QTest::addColumn<QString>("tabla");
         QTest::addColumn<Clase>("clase");
         QTest::addColumn<QStringList>("encabezados");
+        QTest::addColumn<QList<int>>("anchos");
+        QTest::addColumn<QSize>("tamano");
         const QStringList cuit{"Nombre", "CUIT"};
         const QStringList adicionales{"Nombre", "CUIT", "Domicilio", "Localidad"};
         const QStringList nombre{"Nombre"};
         const QStringList lugares{"Dirección", "Localidad", "Provincia", "Establecimiento"};
-        QTest::newRow("0") << 0 << "Intermediarios" << "Intermediarios" << Clase::CUIT << cuit;
-        QTest::newRow("1") << 1 << "Remitentes comerciales" << "RemitentesComerciales" << Clase::CUIT << cuit;
-        QTest::newRow("2") << 2 << "Corredores" << "Corredores" << Clase::CUIT << cuit;
-        QTest::newRow("3") << 3 << "Representantes/Entregadores" << "Representantes" << Clase::CUIT << cuit;
-        QTest::newRow("4") << 4 << "Destinatarios" << "Destinatarios" << Clase::CUITAdicionales << adicionales;
-        QTest::newRow("5") << 5 << "Destinos" << "Destinos" << Clase::CUIT << cuit;
-        QTest::newRow("6") << 6 << "Transportistas" << "Transportistas" << Clase::CUITAdicionales << adicionales;
+        QTest::newRow("0") << 0 << "Intermediarios" << "Intermediarios" << Clase::CUIT << cuit
+                           << QList<int>{255, 105} << QSize(540, 361);
+        QTest::newRow("1") << 1 << "Remitentes comerciales" << "RemitentesComerciales" << Clase::CUIT << cuit
+                           << QList<int>{255, 105} << QSize(540, 361);
+        QTest::newRow("2") << 2 << "Corredores" << "Corredores" << Clase::CUIT << cuit
+                           << QList<int>{255, 105} << QSize(540, 361);
+        QTest::newRow("3") << 3 << "Representantes/Entregadores" << "Representantes" << Clase::CUIT << cuit
+                           << QList<int>{255, 105} << QSize(540, 361);
+        QTest::newRow("4") << 4 << "Destinatarios" << "Destinatarios" << Clase::CUITAdicionales << adicionales
+                           << QList<int>{255, 105, 213, 145} << QSize(777, 352);
+        QTest::newRow("5") << 5 << "Destinos" << "Destinos" << Clase::CUIT << cuit
+                           << QList<int>{255, 105} << QSize(540, 361);
+        QTest::newRow("6") << 6 << "Transportistas" << "Transportistas" << Clase::CUITAdicionales << adicionales
+                           << QList<int>{255, 105, 213, 145} << QSize(777, 352);
         QTest::newRow("7") << 7 << "Choferes" << "Choferes" << Clase::Choferes
-                           << QStringList{"Nombre", "CUIT/CUIL", "Camión", "Acoplado"};
-        QTest::newRow("8") << 8 << "Granos/especies" << "Granos" << Clase::Granos << nombre;
-        QTest::newRow("9") << 9 << "Tipos de grano" << "Tipos" << Clase::Granos << nombre;
-        QTest::newRow("10") << 10 << "Procedencias de los granos" << "Procedencias" << Clase::Lugares << lugares;
-        QTest::newRow("11") << 11 << "Destinos de los granos" << "LugaresDestino" << Clase::Lugares << lugares;
-        QTest::newRow("12") << 12 << "Pagador del Flete" << "Pagadores" << Clase::Granos << nombre;
+                           << QStringList{"Nombre", "CUIT/CUIL", "Camión", "Acoplado"} << QList<int>{255, 105, 64, 64}
+                           << QSize(540, 361);
+        QTest::newRow("8") << 8 << "Granos/especies" << "Granos" << Clase::Granos << nombre
+                           << QList<int>{255} << QSize(540, 361);
+        QTest::newRow("9") << 9 << "Tipos de grano" << "Tipos" << Clase::Granos << nombre
+                           << QList<int>{255} << QSize(540, 361);
+        QTest::newRow("10") << 10 << "Procedencias de los granos" << "Procedencias" << Clase::Lugares << lugares
+                            << QList<int>{300, 140, 120, 170} << QSize(778, 361);
+        QTest::newRow("11") << 11 << "Destinos de los granos" << "LugaresDestino" << Clase::Lugares << lugares
+                            << QList<int>{466, 140, 120} << QSize(778, 361);
+        QTest::newRow("12") << 12 << "Pagador del Flete" << "Pagadores" << Clase::Granos << nombre
+                            << QList<int>{255} << QSize(540, 361);
         QTest::newRow("13") << 13 << "Localidades" << "Localidades" << Clase::Localidades
-                            << QStringList{"Localidad", "Provincia"};
+                            << QStringList{"Localidad", "Provincia"} << QList<int>{276, 208} << QSize(548, 361);
     }
 
     // Each table window opens on its table, adds, modifies and deletes one row; the
@@ -102,6 +117,8 @@ private slots:
         QFETCH(QString, tabla);
         QFETCH(Clase, clase);
         QFETCH(QStringList, encabezados);
+        QFETCH(QList<int>, anchos);
+        QFETCH(QSize, tamano);
 
         EntornoPrueba e;
         PromptsGuion prompts;
@@ -126,15 +143,18 @@ private slots:
         QCOMPARE(ventana->butModificar->text(), QStringLiteral("Modificar"));
         QCOMPARE(ventana->butAgregar->text(), QStringLiteral("Agregar"));
         QCOMPARE(ventana->butEliminar->text(), QStringLiteral("Eliminar"));
+        QCOMPARE(ventana->size(), tamano);
         QStringList vistos;
+        QList<int> anchosVistos;
         for (int i = 0; i < ventana->grilla()->modelo()->columnCount(); ++i)
-            if (!ventana->SMDBGrid1->isColumnHidden(i))
+            if (!ventana->SMDBGrid1->isColumnHidden(i)) {
                 vistos << ventana->grilla()->modelo()->headerData(i, Qt::Horizontal, Qt::DisplayRole).toString();
-        if (tabla == QStringLiteral("LugaresDestino")) {
+                anchosVistos << ventana->SMDBGrid1->columnWidth(i);
+            }
+        if (tabla == QStringLiteral("LugaresDestino"))
             encabezados.removeLast();
-            QCOMPARE(ventana->SMDBGrid1->columnWidth(0), 466);
-        }
         QCOMPARE(vistos, encabezados);
+        QCOMPARE(anchosVistos, anchos);
         const int previas = e.contar(tabla);
         QCOMPARE(d.qmyTabla.filas(), previas);
 
