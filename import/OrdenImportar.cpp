@@ -19,6 +19,11 @@ public:
     {
         actual_ = (filtro_.isEmpty() || filtro_ == ListaArchivos::kTodos) ? -1
                                                                            : ListaArchivos::titularPorNombre(d_, filtro_);
+        // The filter shows the holder's name as stored, however it was typed: the
+        // other-holder question compares it with the name of the file's holder.
+        if (actual_ > 0)
+            filtro_ = d_.valorUnico(QStringLiteral("SELECT TitularNombre FROM Titulares WHERE TitularID = ?"), {actual_})
+                          .toString();
     }
 
     qint64 titularActual() override { return actual_; }

@@ -113,6 +113,9 @@ private slots:
         const QString l3 = fixture("lote_3_cp.pdf");
         QTest::newRow("importa") << QStringList{"--titular", kNombreA, l2} << false << 0
                                  << QStringLiteral("Importación del archivo ") + l2 + " finalizada." << 1 << kNombreA;
+        QTest::newRow("titular en minúsculas")
+            << QStringList{"--titular", kNombreA.toLower(), l2} << false << 0
+            << QStringLiteral("Importación del archivo ") + l2 + " finalizada." << 1 << kNombreA;
         QTest::newRow("Todos") << QStringList{"--titular", "Todos", l2} << false << 1 << kImportarSinTitular << 0 << "";
         QTest::newRow("sin titular guardado") << QStringList{l2} << false << 1 << kImportarSinTitular << 0 << "";
         QTest::newRow("otro titular, No") << QStringList{"--titular", kNombreA, l3} << false << 1
