@@ -224,10 +224,13 @@ bool ImportarCP::importar(const QStringList& archivos)
             prepararCarpetaTrabajo();
             todos = true;
             for (int i = 0; i < archivos.size() && todos; ++i) {
-                if (importarArchivo(archivos.at(i), i, int(archivos.size())))
+                if (importarArchivo(archivos.at(i), i, int(archivos.size()))) {
                     ++archivosImportados_;
-                else
+                    // The file is stored: a failure from here on is not this file's.
+                    vista_.refrescarArchivos();
+                } else {
                     todos = false;
+                }
             }
         } catch (const TolvaError& e) {
             todos = false;
@@ -236,7 +239,9 @@ bool ImportarCP::importar(const QStringList& archivos)
             todos = false;
             error = QStringLiteral("Error inesperado: %1").arg(QString::fromLocal8Bit(e.what()));
         }
-        limpieza();
+        const QString errorLimpieza = limpieza();
+        if (error.isEmpty())
+            error = errorLimpieza;
     }
     if (!error.isEmpty())
         AplicacionTolva::mostrarError(prompts_, error);
@@ -252,9 +257,10 @@ bool ImportarCP::importar(const QStringList& archivos)
     return true;
 }
 
-void ImportarCP::limpieza()
+QString ImportarCP::limpieza()
 {
-    // Every part runs, whatever the others do.
+    // Every part runs, whatever the others do; a failure is reported once it is done.
+    QString error;
     try {
         vista_.estado(QString());
         vista_.terminar();
@@ -263,9 +269,10 @@ void ImportarCP::limpieza()
     try {
         vista_.refrescarArchivos();
     } catch (const TolvaError& e) {
-        qWarning("%s", qPrintable(e.texto()));
+        error = e.texto();
     }
     vaciarCarpetaTrabajo();
+    return error;
 }
 
 void ImportarCP::prepararCarpetaTrabajo()
@@ -360,21 +367,38 @@ void ImportarCP::extraerPagina(const QString& archivo, int pagina)
            Carpetas::carpetaPrograma());
 }
 
-QString ImportarCP::leerCodigo(int numero, int pagina, QByteArray& png)
+namespace {
+
+QString imagenCodigo(int numero)
 {
-    pagina_ = pagina;
-    const QString imagen = numero == 0 ? QStringLiteral("000") : QStringLiteral("001");
-    const QString que = numero == 0 ? QStringLiteral("del número de Carta de Porte") : QStringLiteral("del C.E.E.");
+    return numero == 0 ? QStringLiteral("000") : QStringLiteral("001");
+}
+
+QString nombreCodigo(int numero)
+{
+    return numero == 0 ? QStringLiteral("del número de Carta de Porte") : QStringLiteral("del C.E.E.");
+}
+
+} // namespace
+
+void ImportarCP::convertirCodigo(int numero)
+{
+    const QString imagen = imagenCodigo(numero);
     const QString pbm = trabajo_ + QLatin1Char('-') + imagen + QStringLiteral(".pbm");
     if (!QFileInfo::exists(pbm))
-        throw TolvaError(QStringLiteral("la página no tiene la imagen del código de barras %1.").arg(que));
-    const QString salida = trabajo_ + imagen + QStringLiteral(".png");
+        throw TolvaError(
+            QStringLiteral("la página no tiene la imagen del código de barras %1.").arg(nombreCodigo(numero)));
     correr(herramientas_.convert,
            {QStringLiteral("-negate"), QStringLiteral("-crop"),
             numero == 0 ? QStringLiteral("335x40+0+9") : QStringLiteral("380x40+0+9"),
-            QDir::toNativeSeparators(pbm), QDir::toNativeSeparators(salida)},
+            QDir::toNativeSeparators(pbm), QDir::toNativeSeparators(trabajo_ + imagen + QStringLiteral(".png"))},
            Carpetas::carpetaPrograma());
+}
 
+QString ImportarCP::leerCodigo(int numero, QByteArray& png)
+{
+    const QString que = nombreCodigo(numero);
+    const QString salida = trabajo_ + imagenCodigo(numero) + QStringLiteral(".png");
     QFile archivo(salida);
     if (!archivo.open(QIODevice::ReadOnly))
         throw TolvaError(QStringLiteral("convert no escribió la imagen del código de barras %1.").arg(que));
@@ -495,8 +519,9 @@ bool ImportarCP::importarArchivo(const QString& archivo, int indice, int total)
 
         // Page 1: the model and the duplicate test, with this file's own first CEE.
         extraerPagina(archivo, 1);
+        convertirCodigo(1);
         QByteArray png;
-        const QString primerCEE = leerCodigo(1, 1, png);
+        const QString primerCEE = leerCodigo(1, png);
         pagina_ = 0;
         if (primerCEE.size() == 4) {
             avisar(kImportarViejoModelo, Prompts::Icono::Advertencia);
@@ -527,11 +552,14 @@ bool ImportarCP::importarArchivo(const QString& archivo, int indice, int total)
             vista_.estado(base + QStringLiteral(" - Extrayendo códigos de barra CP ") + QString::number(n)
                           + QStringLiteral("..."));
             vista_.progreso(k + 1, blancos, indice + 1, total);
+            // Both pictures are cut out first, then read: the number, then the CEE.
             extraerPagina(archivo, n);
+            convertirCodigo(0);
+            convertirCodigo(1);
             QByteArray pngCP;
             QByteArray pngCEE;
-            const QString numero = leerCodigo(0, n, pngCP);
-            const QString cee = leerCodigo(1, n, pngCEE);
+            const QString numero = leerCodigo(0, pngCP);
+            const QString cee = leerCodigo(1, pngCEE);
             d_.Insertar(QStringLiteral("CPxArchivo"), {{QStringLiteral("CPxArchivoArchivoCPID"), lote},
                                                        {QStringLiteral("CPxArchivoVENC"), vencimiento},
                                                        {QStringLiteral("CPxArchivoCEE"), cee},
@@ -543,7 +571,6 @@ bool ImportarCP::importarArchivo(const QString& archivo, int indice, int total)
         }
         transaccion.confirmar();
         pagina_ = 0;
-        vista_.refrescarArchivos();
         return true;
     } catch (const TolvaError& e) {
         QString texto = QStringLiteral("No se pudo importar el archivo %1").arg(archivo);

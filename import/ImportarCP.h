@@ -78,12 +78,15 @@ private:
     ResultadoComando correr(const QString& programa, const QStringList& argumentos, const QString& carpeta,
                             const QString& archivoSalida = {});
     void extraerPagina(const QString& archivo, int pagina);
-    // Crops one barcode picture ("000.png" or "001.png"), brings it to dark bars on a
-    // light ground, decodes it; returns the first text and the PNG bytes to store.
-    QString leerCodigo(int numero, int pagina, QByteArray& png);
+    // Crops barcode picture `numero` of the extracted page into "000.png" or "001.png".
+    void convertirCodigo(int numero);
+    // Loads that picture, brings it to dark bars on a light ground, decodes it; returns
+    // the first text and the PNG bytes to store.
+    QString leerCodigo(int numero, QByteArray& png);
     void prepararCarpetaTrabajo();
     void vaciarCarpetaTrabajo();
-    void limpieza();
+    // The clean-up after every import; returns the text of a failure, empty when none.
+    QString limpieza();
     void avisar(const QString& texto, Prompts::Icono icono);
 
     Td& d_;

@@ -1,4 +1,5 @@
 #include "app/ListaArchivos.h"
+#include "data/TolvaError.h"
 #include "data/datamodule.h"
 #include "import/ImportarCP.h"
 #include "import/rutinas.h"
@@ -38,7 +39,12 @@ struct VistaPrueba : VistaImportar {
         estados << texto;
         ultimoEstado = texto;
     }
-    void refrescarArchivos() override { ++refrescos; }
+    void refrescarArchivos() override
+    {
+        ++refrescos;
+        if (!falloLista.isEmpty())
+            throw TolvaError(falloLista);
+    }
     void terminar() override { ++terminados; }
 
     Td& d;
@@ -50,6 +56,7 @@ struct VistaPrueba : VistaImportar {
     QStringList estados;
     QString ultimoEstado = QStringLiteral("(nada)");
     int refrescos = 0;
+    QString falloLista;
     int terminados = 0;
 };
 
@@ -328,6 +335,33 @@ private slots:
         QCOMPARE(c.vista.ultimoEstado, QString());
     }
 
+    void listaFalla_data()
+    {
+        QTest::addColumn<QString>("archivo");
+        QTest::addColumn<int>("lotes");
+        QTest::addColumn<QStringList>("mensajes");
+        const QString fallo = QStringLiteral("Error de base de datos: la lista no se pudo leer");
+        QTest::newRow("tras guardar el archivo") << "lote_2_cp.pdf" << 1 << QStringList{fallo};
+        QTest::newRow("en la limpieza") << "modificado.pdf" << 0 << QStringList{kImportarModificado, fallo};
+    }
+    // The batch list cannot be re-read: the user sees why, a stored file is not reported
+    // as lost, the import stops with no final message and the work folder is emptied.
+    void listaFalla()
+    {
+        QFETCH(QString, archivo);
+        QFETCH(int, lotes);
+        QFETCH(QStringList, mensajes);
+        Caso c;
+        c.vista.falloLista = mensajes.last();
+        QVERIFY(!c.importar({fixture(archivo), fixture("lote_3_cp.pdf")}));
+        QCOMPARE(c.prompts.textos(), mensajes);
+        QCOMPARE(c.prompts.registros.last().titulo, QStringLiteral("Error"));
+        QCOMPARE(c.lotes(), lotes);
+        QCOMPARE(c.blancos(), 2 * lotes);
+        QCOMPARE(c.trabajo(), QStringList());
+        QCOMPARE(c.vista.ultimoEstado, QString());
+    }
+
     // The first file stays imported, the second is refused, no final message.
     void segundoRechazado()
     {
@@ -511,6 +545,46 @@ private slots:
                                   + QDir::toNativeSeparators(c.env.carpetaTrabajo()) + QStringLiteral("\nResultado : Error: página dañada")),
                      qPrintable(log));
         }
+    }
+
+    // Every tool with its argument vector, in order: both pictures of a blank are cut out
+    // before they are read, so a number that cannot be read still has both conversions run.
+    void ordenDeHerramientas()
+    {
+        QTemporaryDir tmp;
+        const QString registro = tmp.filePath(QStringLiteral("llamadas.txt"));
+        const HerramientasImportar reales = HerramientasImportar::buscar();
+        const auto guion = [&](const QString& nombre, const QString& real, const QByteArray& antes = {}) {
+            return escribirGuion(tmp, nombre,
+                                 "#!/bin/sh\necho \"" + nombre.toUtf8() + " $*\" >> '" + registro.toUtf8() + "'\n"
+                                     + antes + "exec " + real.toUtf8() + " \"$@\"\n");
+        };
+        Caso c;
+        c.herramientas = HerramientasImportar{
+            guion(QStringLiteral("pdfinfo"), reales.pdfinfo), guion(QStringLiteral("pdftotext"), reales.pdftotext),
+            guion(QStringLiteral("pdfimages"), reales.pdfimages),
+            // The waybill-number picture comes out blank: nothing to read.
+            guion(QStringLiteral("convert"), reales.convert,
+                  "case \"$4\" in *-000.pbm) exec " + reales.convert.toUtf8() + " -size 335x40 xc:white \"$5\";; esac\n")};
+        const QString pdf = fixture("lote_2_cp.pdf");
+        QVERIFY(!c.importar({pdf}));
+        QCOMPARE(c.lotes(), 0);
+        QCOMPARE(c.prompts.registros.size(), 1);
+        QCOMPARE(c.prompts.registros.at(0).texto,
+                 QStringLiteral("No se pudo importar el archivo %1, página 1: no se pudo leer el código de barras del "
+                                "número de Carta de Porte.\nNo se guardó ningún dato de este archivo y la importación se "
+                                "detuvo.")
+                     .arg(pdf));
+        QFile f(registro);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString w = c.env.carpetaTrabajo();
+        const QString cortar000 = QStringLiteral("convert -negate -crop 335x40+0+9 ") + w + "-000.pbm " + w + "000.png";
+        const QString cortar001 = QStringLiteral("convert -negate -crop 380x40+0+9 ") + w + "-001.pbm " + w + "001.png";
+        const QString pagina1 = QStringLiteral("pdfimages -f 1 -l 1 %1 %2").arg(pdf, w);
+        QCOMPARE(QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+                 (QStringList{QStringLiteral("convert -version"), QStringLiteral("pdfinfo ") + pdf,
+                              QStringLiteral("pdftotext %1 %2alltext.txt").arg(pdf, w), pagina1, cortar001, pagina1,
+                              cortar000, cortar001}));
     }
 
     void malaEntrada_data()
