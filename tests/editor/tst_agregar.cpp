@@ -36,9 +36,9 @@ private slots:
         QTest::addColumn<QString>("mensaje");
         QTest::newRow("válido") << "20123456786" << false << false << "20-12345678-6" << "";
         QTest::newRow("dígito equivocado") << "20123456785" << false << false << "20-12345678-5"
-                                           << Cuit::kMensajeVerificador;
-        QTest::newRow("corto") << "2012345" << false << false << "20-12345" << Cuit::kMensajeLargo;
-        QTest::newRow("vacío") << "" << false << false << "" << Cuit::kMensajeLargo;
+                                           << "El dígito verificador es incorrecto";
+        QTest::newRow("corto") << "2012345" << false << false << "20-12345" << "El CUIT es incorrecto, debe tener 11 dígitos";
+        QTest::newRow("vacío") << "" << false << false << "" << "El CUIT es incorrecto, debe tener 11 dígitos";
         QTest::newRow("sin CUIT") << "20123" << true << false << "" << "";
         QTest::newRow("CUIT oculto") << "" << false << true << "" << "";
     }
@@ -67,6 +67,8 @@ private slots:
             QVERIFY(prompts.registros.isEmpty());
         } else {
             QCOMPARE(prompts.textos(), QStringList{mensaje});
+            QCOMPARE(prompts.registros.at(0).titulo, QStringLiteral("Error"));
+            QCOMPARE(prompts.registros.at(0).icono, Prompts::Icono::Error);
         }
     }
 
@@ -109,8 +111,8 @@ private slots:
         QTest::addColumn<QString>("mensaje");
         QTest::newRow("preseleccionada") << "SANTA FE" << "" << "";
         QTest::newRow("elegida") << "lblProvinciaID" << "TIERRA DEL FUEGO" << "";
-        QTest::newRow("ninguna") << "lblProvinciaID" << "" << Localidades::kFaltaProvincia;
-        QTest::newRow("vuelta a la vacía") << "CORDOBA" << "-" << Localidades::kFaltaProvincia;
+        QTest::newRow("ninguna") << "lblProvinciaID" << "" << "Por favor, seleccione la provincia";
+        QTest::newRow("vuelta a la vacía") << "CORDOBA" << "-" << "Por favor, seleccione la provincia";
     }
     void agregaLocalidad_provincia()
     {
@@ -144,6 +146,7 @@ private slots:
         } else {
             QCOMPARE(prompts.textos(), QStringList{mensaje});
             QCOMPARE(prompts.registros.at(0).titulo, QStringLiteral("Atención"));
+            QCOMPARE(prompts.registros.at(0).icono, Prompts::Icono::Advertencia);
         }
     }
 
@@ -159,7 +162,7 @@ private slots:
         dlg.edtDireccion->setText(QStringLiteral("Ruta 34 km 5"));
         dlg.butAceptarClick();
         QVERIFY(dlg.result() != QDialog::Accepted);
-        QCOMPARE(prompts.textos(), QStringList{Localidades::kFaltaLocalidad});
+        QCOMPARE(prompts.textos(), QStringList{QStringLiteral("Por favor, seleccione la localidad")});
         dlg.cmbLocalidad->setCurrentIndex(1);
         dlg.cmbLocalidadCloseUp();
         QCOMPARE(dlg.edtProvincia->text(), QStringLiteral("SANTA FE"));

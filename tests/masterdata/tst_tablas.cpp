@@ -30,6 +30,9 @@ namespace {
 
 const QString kNombreAlta = QStringLiteral("  AGRO \"Ñandú\"; O'Brien y Cía  ");
 const QString kNombreCambio = QStringLiteral(" Nuevo \"nombre\"; l'été ");
+const QString kPreguntaEliminar = QStringLiteral(
+    "¿Confirma la eliminación del registro seleccionado? Esta operación no se puede deshacer");
+const QString kConfirmaDatos = QStringLiteral("¿Confirma los datos ingresados?");
 
 qint64 provincia(Td& d, const QString& nombre)
 {
@@ -337,7 +340,7 @@ private slots:
         QCOMPARE(prompts.registros.size(), 2);
         QCOMPARE(prompts.registros.at(1).titulo, QStringLiteral("Atención"));
         QCOMPARE(prompts.registros.at(1).icono, Prompts::Icono::Advertencia);
-        QCOMPARE(prompts.registros.at(1).texto, TablasMaestras::kPreguntaEliminar);
+        QCOMPARE(prompts.registros.at(1).texto, kPreguntaEliminar);
         QCOMPARE(e.contar(tabla), previas);
         QVERIFY(!valor(t.sID).isValid());
         QCOMPARE(d.qmyTabla.filas(), previas);
@@ -439,10 +442,13 @@ private slots:
     {
         QTest::addColumn<QString>("usadaPor");
         QTest::addColumn<QString>("mensaje");
-        QTest::newRow("sin uso") << "" << TablasMaestras::kPreguntaEliminar;
-        QTest::newRow("procedencia") << "Procedencias" << TablasMaestras::kPreguntaLocalidadEnUso;
-        QTest::newRow("destino") << "LugaresDestino" << TablasMaestras::kPreguntaLocalidadEnUso;
-        QTest::newRow("solo un transportista") << "Transportistas" << TablasMaestras::kPreguntaEliminar;
+        const QString enUso = QStringLiteral(
+            "La localidad está en uso, si la elimina se verá en blanco el dato donde fue usada, ¿Está seguro que"
+            " quiere eliminar la localidad?");
+        QTest::newRow("sin uso") << "" << kPreguntaEliminar;
+        QTest::newRow("procedencia") << "Procedencias" << enUso;
+        QTest::newRow("destino") << "LugaresDestino" << enUso;
+        QTest::newRow("solo un transportista") << "Transportistas" << kPreguntaEliminar;
     }
     void eliminarLocalidad()
     {
@@ -545,7 +551,7 @@ private slots:
         ventana->grilla()->seleccionarFila(0);
         ventana->butEditarAdicionalesClick();
         QCOMPARE(vueltas, 2);
-        QCOMPARE(prompts.textos(), (QStringList{TablasMaestras::kPreguntaConfirmaDatos, TablasMaestras::kPreguntaConfirmaDatos}));
+        QCOMPARE(prompts.textos(), (QStringList{kConfirmaDatos, kConfirmaDatos}));
         QCOMPARE(e.contar(QStringLiteral("Localidades"), QStringLiteral("LocalidadNombre = 'Tartagal'")), 1);
         QCOMPARE(d.valorUnico(QStringLiteral("SELECT TransportistaDomicilio FROM Transportistas")).toString(), domicilio);
         QCOMPARE(d.valorUnico(QStringLiteral("SELECT TransportistaDomicilioLocalidadID FROM Transportistas")).toLongLong(), salta);

@@ -272,7 +272,9 @@ private slots:
         prompts.respuestas << true;
         v->butEditarAdicionalesClick();
         QVERIFY(*visto);
-        QCOMPARE(prompts.textos(), QStringList{TablasMaestras::kPreguntaConfirmaDatos});
+        QCOMPARE(prompts.textos(), QStringList{QStringLiteral("¿Confirma los datos ingresados?")});
+        QCOMPARE(prompts.registros.at(0).titulo, QStringLiteral("Atención"));
+        QCOMPARE(prompts.registros.at(0).icono, Prompts::Icono::Pregunta);
         const qint64 villa = d.valorUnico(QStringLiteral("SELECT LocalidadID FROM Localidades WHERE LocalidadNombre = ?"),
                                           {QStringLiteral("Villa Ángela")}).toLongLong();
         QVERIFY(villa > 0);
