@@ -520,6 +520,7 @@ private slots:
             ++vueltas;
             if (vueltas == 1) {
                 QCOMPARE(dlg->windowTitle(), QStringLiteral("Editar datos adicionales"));
+                QCOMPARE(dlg->size(), QSize(427, 157));
                 QCOMPARE(dlg->lblRazonSocial->text(), QStringLiteral("Fletes SRL"));
                 QCOMPARE(dlg->edtDomicilioReal->text(), QStringLiteral("Calle 1"));
                 QCOMPARE(dlg->cmbLocalidad->currentText(), QStringLiteral("Salta"));

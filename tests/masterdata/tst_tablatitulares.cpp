@@ -105,6 +105,7 @@ private slots:
         QVERIFY(principal.FormShow());
         auto v = crearVentanaTitulares(principal, nullptr);
         QCOMPARE(v->windowTitle(), QStringLiteral("Tabla"));
+        QCOMPARE(v->size(), QSize(872, 361));
         QCOMPARE(v->Button2->text(), QStringLiteral("Eliminar"));
         QCOMPARE(v->butEditarAdicionales->text(), QStringLiteral("Editar datos adicionales"));
         QStringList titulos, bandas;
@@ -241,6 +242,7 @@ private slots:
         const QString telefono = QStringLiteral(" (0341) 4-555;\"x\" ");
         auto visto = alAbrirse<TFEditarAdicionalesTitulares>([&](TFEditarAdicionalesTitulares* dlg) {
             QCOMPARE(dlg->windowTitle(), QStringLiteral("Editar datos adicionales"));
+            QCOMPARE(dlg->size(), QSize(446, 266));
             QCOMPARE(dlg->lblRazonSocial->text(), kAgro);
             QCOMPARE(dlg->edtDomicilioReal->text(), QStringLiteral("Real 1"));
             QCOMPARE(dlg->cmbLocalidad->currentText(), QStringLiteral("Pergamino"));
