@@ -8,7 +8,7 @@ PAQUETES=(
   build-essential cmake make pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n libgl-dev libsqlite3-dev
   libzbar0 libzip-dev libxlsxwriter-dev
-  poppler-utils imagemagick fonts-liberation
+  poppler-utils imagemagick fonts-liberation python3
   xvfb xauth
 )
 
