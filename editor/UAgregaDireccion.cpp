@@ -1,6 +1,7 @@
 #include "editor/UAgregaDireccion.h"
 
 #include "data/CargaCombo.h"
+#include "data/Dialogo.h"
 #include "data/Prompts.h"
 #include "data/datamodule.h"
 #include "editor/UAgregaLocallidad.h"
@@ -14,7 +15,6 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 
 MemoSinSaltos::MemoSinSaltos(QWidget* padre)
     : QPlainTextEdit(padre)
@@ -69,14 +69,7 @@ TFAgregaDireccion::TFAgregaDireccion(Td& d, Prompts& prompts, QWidget* padre)
     lugar->addWidget(edtProvincia, 1);
     campos->addRow(QStringLiteral("Localidad"), lugar);
     campos->addRow(lblEstablecimiento, edtEstablecimiento);
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(butAceptar);
-    botones->addWidget(butCancelar);
-    auto* todo = new QVBoxLayout(this);
-    todo->addLayout(campos);
-    todo->addStretch();
-    todo->addLayout(botones);
+    disponerDialogo(this, campos, butAceptar, butCancelar);
     setFixedSize(QSize(434, 178).expandedTo(sizeHint()));
 
     connect(cmbLocalidad, &QComboBox::activated, this, &TFAgregaDireccion::cmbLocalidadCloseUp);

@@ -1,15 +1,14 @@
 #include "editor/UAgregaItem.h"
 
 #include "data/Cuit.h"
+#include "data/Dialogo.h"
 #include "data/Prompts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 const QString kAyudaCamion = QStringLiteral(
     "Camión y Acoplado  son datos opcionales.\n"
@@ -71,14 +70,7 @@ TFAgregaItem::TFAgregaItem(Prompts& prompts, QWidget* padre)
     campos->addWidget(lblAcoplado, 2, 2, 1, 2);
     campos->addWidget(edtAcoplado, 2, 4);
     campos->setColumnStretch(5, 1);
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(butAceptar);
-    botones->addWidget(butCancelar);
-    auto* todo = new QVBoxLayout(this);
-    todo->addLayout(campos);
-    todo->addStretch();
-    todo->addLayout(botones);
+    disponerDialogo(this, campos, butAceptar, butCancelar);
     mostrarCamion(false);
     setFixedSize(QSize(416, 143).expandedTo(sizeHint()));
 

@@ -1,17 +1,16 @@
 #include "editor/UAgregaLocallidad.h"
 
 #include "data/CargaCombo.h"
+#include "data/Dialogo.h"
 #include "data/Prompts.h"
 #include "data/datamodule.h"
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 
 namespace Localidades {
 
@@ -87,14 +86,7 @@ TFAgregaLocalidad::TFAgregaLocalidad(Td& d, Prompts& prompts, QWidget* padre)
     auto* campos = new QFormLayout;
     campos->addRow(QStringLiteral("Localidad"), edtNombre);
     campos->addRow(QStringLiteral("Provincia"), cmbProvincia);
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(butAceptar);
-    botones->addWidget(butCancelar);
-    auto* todo = new QVBoxLayout(this);
-    todo->addLayout(campos);
-    todo->addStretch();
-    todo->addLayout(botones);
+    disponerDialogo(this, campos, butAceptar, butCancelar);
     setFixedSize(QSize(430, 156).expandedTo(sizeHint()));
 
     connect(cmbProvincia, &QComboBox::currentIndexChanged, this, &TFAgregaLocalidad::cmbProvinciaChange);

@@ -1,12 +1,13 @@
 #include "masterdata/UEditarAdicionales.h"
 
+#include "data/Dialogo.h"
+
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 QLineEdit* campoProvincia()
 {
@@ -41,14 +42,7 @@ TFEditarAdicionales::TFEditarAdicionales(Td& d, Prompts& prompts, QWidget* padre
     lugar->addWidget(new QLabel(QStringLiteral("Provincia")));
     lugar->addWidget(edtProvincia, 1);
     campos->addRow(QStringLiteral("Localidad"), lugar);
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(butAceptar);
-    botones->addWidget(butCancelar);
-    auto* todo = new QVBoxLayout(this);
-    todo->addLayout(campos);
-    todo->addStretch();
-    todo->addLayout(botones);
+    disponerDialogo(this, campos, butAceptar, butCancelar);
     setFixedSize(QSize(427, 157).expandedTo(sizeHint()));
 
     localidad_ = std::make_unique<SelectorLocalidad>(d, prompts, this, cmbLocalidad, lblLocalidadID, edtProvincia);

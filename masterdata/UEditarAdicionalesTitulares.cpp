@@ -1,5 +1,6 @@
 #include "masterdata/UEditarAdicionalesTitulares.h"
 
+#include "data/Dialogo.h"
 #include "masterdata/UEditarAdicionales.h"
 
 #include <QComboBox>
@@ -8,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TFEditarAdicionalesTitulares::TFEditarAdicionalesTitulares(Td& d, Prompts& prompts, QWidget* padre)
     : QDialog(padre)
@@ -47,14 +47,7 @@ TFEditarAdicionalesTitulares::TFEditarAdicionalesTitulares(Td& d, Prompts& promp
     campos->addRow(QStringLiteral("Domicilio Legal"), edtDomicilioLegal);
     campos->addRow(QStringLiteral("Localidad"), lugar(cmbLocalidadDL, edtProvinciaDL));
     campos->addRow(QStringLiteral("Teléfono"), edtTelefono);
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(butAceptar);
-    botones->addWidget(butCancelar);
-    auto* todo = new QVBoxLayout(this);
-    todo->addLayout(campos);
-    todo->addStretch();
-    todo->addLayout(botones);
+    disponerDialogo(this, campos, butAceptar, butCancelar);
     setFixedSize(QSize(446, 266).expandedTo(sizeHint()));
     setTabOrder(edtDomicilioReal, cmbLocalidad);
     setTabOrder(cmbLocalidad, edtDomicilioLegal);

@@ -1,10 +1,10 @@
 #include "masterdata/UNuevoTitular.h"
 
 #include "data/Cuit.h"
+#include "data/Dialogo.h"
 #include "masterdata/AltaTitular.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -27,13 +27,7 @@ TFNuevoTitular::TFNuevoTitular(Prompts& prompts, QWidget* padre)
     auto* campos = new QFormLayout;
     campos->addRow(QStringLiteral("Razón Social"), edtRazonSocial);
     campos->addRow(QStringLiteral("CUIT"), edtCUIT);
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(butAceptar);
-    botones->addWidget(butCancelar);
-    auto* todo = new QVBoxLayout(this);
-    todo->addLayout(campos);
-    todo->addLayout(botones);
+    disponerDialogo(this, campos, butAceptar, butCancelar);
     resize(420, sizeHint().height());
 }
 
