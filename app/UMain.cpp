@@ -53,10 +53,9 @@ void TFMain::construirVentana()
     butCorregir = new QPushButton(QStringLiteral("Corregir Carta de Porte"));
     butReportes = new QPushButton(QStringLiteral("Reportes"));
     butSistema = new QPushButton(QStringLiteral("Sistema"));
-    // Their functions come with the import, the editor and the report browser.
-    for (QPushButton* boton : {butImportar, butEmitir, butCorregir, butReportes})
+    // Their functions come with the editor and the report browser.
+    for (QPushButton* boton : {butEmitir, butCorregir, butReportes})
         boton->setEnabled(false);
-    butImportar->setEnabled(true);
     auto* botones = new QHBoxLayout;
     for (QPushButton* boton : {butImportar, butEmitir, butCorregir, butReportes, butSistema}) {
         boton->setMinimumSize(170, 34);
@@ -112,8 +111,6 @@ void TFMain::construirVentana()
     connect(butImportar, &QPushButton::clicked, this, &TFMain::butImportarClick);
     connect(butEliminar, &QPushButton::clicked, this, &TFMain::butEliminarClick);
     connect(butSistema, &QPushButton::clicked, this, [this] { butSistemaClick(); });
-    connect(butVer, &QPushButton::clicked, this, &TFMain::butVerClick);
-    connect(dbgArchivos, &QTableView::doubleClicked, this, &TFMain::dbgArchivosDblClick);
     // The batch stays remembered while the connection is closed (backup, restore), when
     // the grid has no selection for a moment.
     connect(dbgArchivos->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
@@ -140,7 +137,7 @@ bool TFMain::Conectar()
     QDir().mkpath(CarpetaTrabajo());
     if (!d_.ConectarBase(CarpetaDatos, prompts_))
         return false;
-    Estado::leer(d_);
+    const Configuracion estado = Estado::leer(d_);
     d_.AbrirConsulta(d_.tmyTitulares, QStringLiteral("SELECT * FROM Titulares"));
     if (d_.tmyTitulares.filas() == 0) {
         AgregarTitular();
@@ -153,7 +150,7 @@ bool TFMain::Conectar()
     ActualizaTitulares();
     {
         const QSignalBlocker bloqueo(cmbVer);
-        const int indice = ListaArchivos::opcionesVer().indexOf(Estado::leer(d_).ver);
+        const int indice = ListaArchivos::opcionesVer().indexOf(estado.ver);
         cmbVer->setCurrentIndex(indice < 0 ? 0 : indice);
     }
     ActualizarArchivos();
@@ -251,17 +248,6 @@ void TFMain::butSistemaClick(Qt::KeyboardModifiers teclas)
     TFSistema sistema(*this, this);
     sistema.butAcerca->setText(QStringLiteral("Acerca de Tolva"));
     sistema.exec();
-}
-
-void TFMain::butVerClick()
-{
-    if (!butVer->isEnabled())
-        return;
-}
-
-void TFMain::dbgArchivosDblClick()
-{
-    butVerClick();
 }
 
 void TFMain::AgregarTitular()

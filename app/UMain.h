@@ -63,8 +63,6 @@ public:
     void butSistemaClick();
     // With Control held, the program and data folders open instead of the system window.
     void butSistemaClick(Qt::KeyboardModifiers teclas);
-    void butVerClick();
-    void dbgArchivosDblClick();
 
 private:
     void construirVentana();
